@@ -1,6 +1,9 @@
 #include "ViewerPage.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -47,41 +50,81 @@ constexpr std::array kPageParts{
     Part{Slot::Literal, "</HTML>", true},
 };
 
+// For each byte, the extra length its escape adds: non-zero only for the four special
+// bytes. A table keeps the scan over a large record branch-light.
+constexpr std::array<unsigned char, 256> kExtraLength = [] {
+    std::array<unsigned char, 256> extra{};
+    extra['&'] = 4;  // &amp;
+    extra['"'] = 5;  // &quot;
+    extra['<'] = 3;  // &lt;
+    extra['>'] = 3;  // &gt;
+    return extra;
+}();
+
 std::string_view EscapeOf(char c)
 {
     switch (c) {
     case '&': return "&amp;";
     case '"': return "&quot;";
     case '<': return "&lt;";
-    case '>': return "&gt;";
-    default: return {};
+    default: return "&gt;";
     }
+}
+
+unsigned ExtraLength(char c)
+{
+    return kExtraLength[static_cast<unsigned char>(c)];
+}
+
+// Where the next special byte is, at or after `from` (text.size() when there is none).
+// Special bytes are rare in a record, so the scan skips eight plain bytes at a time.
+std::size_t NextSpecial(std::string_view text, std::size_t from)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighs = 0x8080808080808080u;
+    const auto hasByte = [](std::uint64_t word, unsigned char byte) {
+        const std::uint64_t x = word ^ (kOnes * byte);
+        return (x - kOnes) & ~x & kHighs;
+    };
+    while (from + 8 <= text.size()) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + from, sizeof word);
+        if (hasByte(word, '&') | hasByte(word, '"') | hasByte(word, '<') | hasByte(word, '>'))
+            break;
+        from += 8;
+    }
+    while (from < text.size() && ExtraLength(text[from]) == 0)
+        ++from;
+    return from;
 }
 
 std::size_t EscapedSize(std::string_view text)
 {
     std::size_t size = text.size();
-    for (char c : text)
-        size += EscapeOf(c).empty() ? 0 : EscapeOf(c).size() - 1;
+    for (std::size_t i = NextSpecial(text, 0); i < text.size(); i = NextSpecial(text, i + 1))
+        size += ExtraLength(text[i]);
     return size;
 }
 
-} // namespace
-
-void AppendHtmlEscaped(std::string& out, std::string_view text)
+// Copies `text` to `out` with the four special bytes replaced; returns the end.
+char* WriteEscaped(char* out, std::string_view text)
 {
-    // Copy runs of plain bytes in one go; only the four special bytes are replaced.
     std::size_t runStart = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        std::string_view escape = EscapeOf(text[i]);
-        if (escape.empty())
-            continue;
-        out.append(text.substr(runStart, i - runStart));
-        out.append(escape);
+    for (std::size_t i = NextSpecial(text, 0); i < text.size(); i = NextSpecial(text, i + 1)) {
+        out = std::copy(text.begin() + runStart, text.begin() + i, out);
+        const std::string_view escape = EscapeOf(text[i]);
+        out = std::copy(escape.begin(), escape.end(), out);
         runStart = i + 1;
     }
-    out.append(text.substr(runStart));
+    return std::copy(text.begin() + runStart, text.end(), out);
 }
+
+char* WriteLiteral(char* out, std::string_view text)
+{
+    return std::copy(text.begin(), text.end(), out);
+}
+
+} // namespace
 
 std::string ComposeViewerPage(std::string_view baseName, std::string_view colour,
                               std::string_view record, ViewerLanguage language)
@@ -92,18 +135,19 @@ std::string ComposeViewerPage(std::string_view baseName, std::string_view colour
     for (const Part& part : kPageParts)
         size += part.text.size() + (part.endsItem ? kCrLf.size() : 0);
 
-    std::string page;
-    page.reserve(size);
+    // The exact size is known, so the page is filled in place, in one pass.
+    std::string page(size, '\0');
+    char* out = page.data();
     for (const Part& part : kPageParts) {
         switch (part.slot) {
-        case Slot::Literal: page.append(part.text); break;
-        case Slot::BaseName: AppendHtmlEscaped(page, baseName); break;
-        case Slot::Colour: AppendHtmlEscaped(page, colour); break;
-        case Slot::Applet: page.append(applet); break;
-        case Slot::Record: AppendHtmlEscaped(page, record); break;
+        case Slot::Literal: out = WriteLiteral(out, part.text); break;
+        case Slot::BaseName: out = WriteEscaped(out, baseName); break;
+        case Slot::Colour: out = WriteEscaped(out, colour); break;
+        case Slot::Applet: out = WriteLiteral(out, applet); break;
+        case Slot::Record: out = WriteEscaped(out, record); break;
         }
         if (part.endsItem)
-            page.append(kCrLf);
+            out = WriteLiteral(out, kCrLf);
     }
     return page;
 }

@@ -14,6 +14,3 @@
 // those four bytes never occur inside a Shift-JIS or UTF-8 multi-byte character.
 std::string ComposeViewerPage(std::string_view baseName, std::string_view colour,
                               std::string_view record, ViewerLanguage language);
-
-// The escaping used for the inserted values, appended to `out`.
-void AppendHtmlEscaped(std::string& out, std::string_view text);
