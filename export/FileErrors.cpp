@@ -1,7 +1,7 @@
 #include "FileErrors.h"
 
 FileCreateError::FileCreateError(const std::string& path)
-    : FileError("ﾌｧｲﾙ " + path + " を作成できません"), path_(path)
+    : FileError(std::string(kBefore) + path + std::string(kAfter)), path_(path)
 {
 }
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // The two ways writing a file can fail. Both end a Make Files run at the step that
 // failed; the window and the command line show their message as it stands.
@@ -20,6 +21,10 @@ class FileCreateError : public FileError {
 public:
     explicit FileCreateError(const std::string& path);
     const std::string& path() const { return path_; }
+
+    // The message is kBefore + path + kAfter.
+    static constexpr std::string_view kBefore = "ﾌｧｲﾙ ";
+    static constexpr std::string_view kAfter = " を作成できません";
 
 private:
     std::string path_;

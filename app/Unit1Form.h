@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+#include <wx/event.h>
+
+#include "FormFonts.h"
+
+class TForm1;
+
+// The main window's form description: the window and its controls as data, in the
+// order of the description. TForm1's constructor builds the window from it.
+enum class ControlKind { Label, Memo, Button, RadioButton, Edit, Timer };
+
+using FormHandler = void (TForm1::*)(wxEvent& sender);
+
+struct ControlSpec {
+    ControlKind kind;
+    const char* name;
+    int left, top, width, height; // inside the client area, at 96 pixels per inch
+    const wchar_t* text;
+    FontSpec font;
+    std::uint32_t colour;  // 0xRRGGBB of the text
+    int tabOrder;          // -1: takes no focus
+    bool visible;
+    bool checked;          // radio buttons
+    int interval;          // timers, in milliseconds
+    FormHandler handler;   // click or tick
+};
+
+struct FormSpec {
+    const char* name;
+    int width, height; // outer size
+    const wchar_t* caption;
+    FontSpec font;
+};
+
+extern const FormSpec kForm1;
+extern const ControlSpec kForm1Controls[];
+extern const std::size_t kForm1ControlCount;
