@@ -5,7 +5,7 @@
 #include "Clipboard.h"
 
 RecordBox::RecordBox(wxWindow* parent, const wxPoint& pos, const wxSize& size, const wxString& name)
-    : wxStyledTextCtrl(parent, wxID_ANY, pos, size, wxBORDER_SUNKEN, name)
+    : wxStyledTextCtrl(parent, wxID_ANY, pos, size, wxBORDER_SUNKEN | wxALWAYS_SHOW_SB, name)
 {
     // The look of a plain text box: no margins, no line numbers, no caret line, no wrap.
     for (int margin = 0; margin < 5; ++margin)
