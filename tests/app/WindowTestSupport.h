@@ -12,21 +12,7 @@
 #include <wx/utils.h>
 
 #include "ScratchFolder.h"
-
-// Runs a shell command; its exit status.
-inline int Shell(const std::string& command)
-{
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-inline std::string Quoted(const std::string& text)
-{
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+#include "Shell.h"
 
 // Lets the toolkit handle what is pending (drawing, focus, clipboard traffic) for a while.
 inline void Pump(std::chrono::milliseconds duration = std::chrono::milliseconds(100))

@@ -1,35 +1,16 @@
 // End-to-end runs of the built kelvane-export in a scratch folder.
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
+#include "RunExport.h"
 #include "ScratchFolder.h"
 #include "ViewerPage.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Outcome {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-// `arguments` goes through the shell as it stands, so it can redirect standard input.
-Outcome RunExport(const std::string& arguments)
-{
-    const std::string command =
-        std::string("'") + KELVANE_EXPORT_BINARY + "' " + arguments + " >.out 2>.err";
-    const int status = std::system(command.c_str());
-    Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(".out"), ReadBytes(".err")};
-    fs::remove(".out");
-    fs::remove(".err");
-    return outcome;
-}
 
 const std::string kRecord = "(;GM[1]CA[UTF-8]\r\nC[\"q\" & <b>]\n;B[pd])";
 

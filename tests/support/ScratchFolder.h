@@ -26,11 +26,15 @@ public:
     }
     ~ScratchFolder()
     {
+        namespace fs = std::filesystem;
         std::error_code ignored;
-        std::filesystem::current_path(previous_, ignored);
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
+        fs::current_path(previous_, ignored);
+        // A test may have left folders read-only.
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+        for (fs::recursive_directory_iterator it(path_, ignored), end; !ignored && it != end; it.increment(ignored))
+            if (it->is_directory(ignored))
+                fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(path_, ignored);
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
