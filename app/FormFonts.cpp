@@ -29,11 +29,11 @@ wxString InstalledFace(const wxString& face)
     return face; // the toolkit picks its nearest match
 }
 
-wxFont MakeFormFont(const FontSpec& spec)
+wxFont MakeFormFont(const FontDescription& font)
 {
     // The form's heights are character heights in pixels at 96 pixels per inch, the
     // font's em size; in points that is 3/4 of it. (wx's own pixel sizing fits the
     // whole line height instead, which comes out a size or two smaller.)
-    const double points = spec.pixelHeight * 72.0 / 96.0;
-    return wxFont(wxFontInfo(points).FaceName(InstalledFace(spec.face)).Encoding(spec.charset));
+    const double points = font.pixelHeight * 72.0 / 96.0;
+    return wxFont(wxFontInfo(points).FaceName(InstalledFace(font.face)).Encoding(font.charset));
 }

@@ -55,51 +55,51 @@ void TForm1::BuildFromDescription()
     std::vector<std::pair<int, wxWindow*>> tabOrder;
     bool firstRadio = true;
     for (std::size_t i = 0; i < kForm1ControlCount; ++i) {
-        const ControlSpec& spec = kForm1Controls[i];
-        const wxPoint pos(spec.left, spec.top);
-        const wxSize size(spec.width, spec.height);
+        const ControlDescription& row = kForm1Controls[i];
+        const wxPoint pos(row.left, row.top);
+        const wxSize size(row.width, row.height);
         wxWindow* control = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case ControlKind::Label:
-            control = new wxStaticText(panel_, wxID_ANY, spec.text, pos, size, wxST_NO_AUTORESIZE, spec.name);
+            control = new wxStaticText(panel_, wxID_ANY, row.text, pos, size, wxST_NO_AUTORESIZE, row.name);
             break;
         case ControlKind::Memo: {
-            auto* memo = new RecordBox(panel_, pos, size, spec.name);
-            memo->SetLook(MakeFormFont(spec.font), ColourOf(spec.colour));
+            auto* memo = new RecordBox(panel_, pos, size, row.name);
+            memo->SetLook(MakeFormFont(row.font), ColourOf(row.colour));
             control = memo;
             break;
         }
         case ControlKind::Button:
-            control = new wxButton(panel_, wxID_ANY, spec.text, pos, size, 0, wxDefaultValidator, spec.name);
-            if (spec.handler)
-                control->Bind(wxEVT_BUTTON, [this, h = spec.handler](wxCommandEvent& e) { (this->*h)(e); });
+            control = new wxButton(panel_, wxID_ANY, row.text, pos, size, 0, wxDefaultValidator, row.name);
+            if (row.handler)
+                control->Bind(wxEVT_BUTTON, [this, h = row.handler](wxCommandEvent& e) { (this->*h)(e); });
             break;
         case ControlKind::RadioButton: {
-            auto* radio = new wxRadioButton(panel_, wxID_ANY, spec.text, pos, size, firstRadio ? wxRB_GROUP : 0,
-                                            wxDefaultValidator, spec.name);
-            radio->SetValue(spec.checked);
+            auto* radio = new wxRadioButton(panel_, wxID_ANY, row.text, pos, size, firstRadio ? wxRB_GROUP : 0,
+                                            wxDefaultValidator, row.name);
+            radio->SetValue(row.checked);
             firstRadio = false;
             control = radio;
             break;
         }
         case ControlKind::Edit:
-            control = new wxTextCtrl(panel_, wxID_ANY, spec.text, pos, size, 0, wxDefaultValidator, spec.name);
+            control = new wxTextCtrl(panel_, wxID_ANY, row.text, pos, size, 0, wxDefaultValidator, row.name);
             break;
         case ControlKind::Timer:
-            Bind(wxEVT_TIMER, [this, h = spec.handler](wxTimerEvent& e) { (this->*h)(e); }, Timer1.GetId());
-            Timer1.Start(spec.interval);
+            Bind(wxEVT_TIMER, [this, h = row.handler](wxTimerEvent& e) { (this->*h)(e); }, Timer1.GetId());
+            Timer1.Start(row.interval);
             continue;
         }
-        if (spec.kind != ControlKind::Memo) {
-            control->SetFont(MakeFormFont(spec.font));
-            control->SetForegroundColour(ColourOf(spec.colour));
+        if (row.kind != ControlKind::Memo) {
+            control->SetFont(MakeFormFont(row.font));
+            control->SetForegroundColour(ColourOf(row.colour));
         }
         // Fonts change a control's best size: keep the size the description gives.
         control->SetSize(size);
         control->SetMinSize(size);
-        control->Show(spec.visible);
-        if (spec.tabOrder >= 0)
-            tabOrder.emplace_back(spec.tabOrder, control);
+        control->Show(row.visible);
+        if (row.tabOrder >= 0)
+            tabOrder.emplace_back(row.tabOrder, control);
     }
 
     std::stable_sort(tabOrder.begin(), tabOrder.end(),

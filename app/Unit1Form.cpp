@@ -6,7 +6,7 @@ namespace {
 
 constexpr wxFontEncoding kShiftJis = wxFONTENCODING_SHIFT_JIS;
 constexpr const wchar_t* kMincho = L"ＭＳ 明朝";
-constexpr FontSpec Mincho(int pixelHeight) { return {kMincho, pixelHeight, kShiftJis}; }
+constexpr FontDescription Mincho(int pixelHeight) { return {kMincho, pixelHeight, kShiftJis}; }
 
 constexpr std::uint32_t kBlack = 0x000000, kOlive = 0x808000, kPurple = 0x800080, kRed = 0xFF0000,
                         kTeal = 0x008080, kBlue = 0x0000FF;
@@ -14,10 +14,10 @@ constexpr int kNoTab = -1;
 
 } // namespace
 
-const FormSpec kForm1{"Form1", 600, 460, L"Form1", {L"ＭＳ Ｐゴシック", 12, kShiftJis}};
+const FormDescription kForm1{"Form1", 600, 460, L"Form1", {L"ＭＳ Ｐゴシック", 12, kShiftJis}};
 
 // kind, name, left, top, width, height, text, font, colour, tab order, visible, checked, interval, handler
-const ControlSpec kForm1Controls[] = {
+const ControlDescription kForm1Controls[] = {
     {ControlKind::Label, "Label1", 360, 335, 122, 19, L"html bgcolor", Mincho(19), kOlive, kNoTab, true, false, 0, nullptr},
     {ControlKind::Label, "Label2", 360, 300, 90, 19, L"File Name", Mincho(19), kPurple, kNoTab, true, false, 0, nullptr},
     {ControlKind::Label, "Label3", 124, 384, 247, 37, L"Make Files OK", Mincho(37), kRed, kNoTab, true, false, 0, nullptr},

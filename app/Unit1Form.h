@@ -14,12 +14,12 @@ enum class ControlKind { Label, Memo, Button, RadioButton, Edit, Timer };
 
 using FormHandler = void (TForm1::*)(wxEvent& sender);
 
-struct ControlSpec {
+struct ControlDescription {
     ControlKind kind;
     const char* name;
     int left, top, width, height; // inside the client area, at 96 pixels per inch
     const wchar_t* text;
-    FontSpec font;
+    FontDescription font;
     std::uint32_t colour;  // 0xRRGGBB of the text
     int tabOrder;          // -1: takes no focus
     bool visible;
@@ -28,13 +28,13 @@ struct ControlSpec {
     FormHandler handler;   // click or tick
 };
 
-struct FormSpec {
+struct FormDescription {
     const char* name;
     int width, height; // outer size
     const wchar_t* caption;
-    FontSpec font;
+    FontDescription font;
 };
 
-extern const FormSpec kForm1;
-extern const ControlSpec kForm1Controls[];
+extern const FormDescription kForm1;
+extern const ControlDescription kForm1Controls[];
 extern const std::size_t kForm1ControlCount;
