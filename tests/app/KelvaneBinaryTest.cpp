@@ -115,3 +115,15 @@ TEST(KelvaneBinary, MakesTheFilesFromTheClipboardAndShowsAFailure)
 }
 
 } // namespace
+
+namespace {
+
+TEST(KelvaneBinary, WithoutADisplaySaysWhyAndFails)
+{
+    ScratchFolder scratch;
+    const int status = Shell(std::string("env -u DISPLAY -u WAYLAND_DISPLAY '") + KELVANE_BINARY + "' 2>err");
+    EXPECT_NE(status, 0);
+    EXPECT_NE(ReadBytes("err").find("DISPLAY"), std::string::npos) << ReadBytes("err");
+}
+
+} // namespace
