@@ -58,7 +58,7 @@ void RecordBox::InsertBytes(const std::string& bytes)
 
 void RecordBox::SetLook(const wxFont& font, const wxColour& colour)
 {
-    StyleSetFont(wxSTC_STYLE_DEFAULT, const_cast<wxFont&>(font));
+    StyleSetFont(wxSTC_STYLE_DEFAULT, font);
     StyleSetForeground(wxSTC_STYLE_DEFAULT, colour);
     StyleSetBackground(wxSTC_STYLE_DEFAULT, *wxWHITE);
     StyleClearAll();

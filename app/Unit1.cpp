@@ -54,8 +54,7 @@ void TForm1::BuildFromDescription()
 
     std::vector<std::pair<int, wxWindow*>> tabOrder;
     bool firstRadio = true;
-    for (std::size_t i = 0; i < kForm1ControlCount; ++i) {
-        const ControlDescription& row = kForm1Controls[i];
+    for (const ControlDescription& row : kForm1Controls) {
         const wxPoint pos(row.left, row.top);
         const wxSize size(row.width, row.height);
         wxWindow* control = nullptr;

@@ -16,8 +16,10 @@ constexpr int kNoTab = -1;
 
 const FormDescription kForm1{"Form1", 600, 460, L"Form1", {L"ＭＳ Ｐゴシック", 12, kShiftJis}};
 
+namespace {
+
 // kind, name, left, top, width, height, text, font, colour, tab order, visible, checked, interval, handler
-const ControlDescription kForm1Controls[] = {
+const ControlDescription kControls[] = {
     {ControlKind::Label, "Label1", 360, 335, 122, 19, L"html bgcolor", Mincho(19), kOlive, kNoTab, true, false, 0, nullptr},
     {ControlKind::Label, "Label2", 360, 300, 90, 19, L"File Name", Mincho(19), kPurple, kNoTab, true, false, 0, nullptr},
     {ControlKind::Label, "Label3", 124, 384, 247, 37, L"Make Files OK", Mincho(37), kRed, kNoTab, true, false, 0, nullptr},
@@ -31,4 +33,6 @@ const ControlDescription kForm1Controls[] = {
     {ControlKind::Timer, "Timer1", 0, 0, 0, 0, L"", {}, 0, kNoTab, false, false, 1000, &TForm1::Timer1Timer},
 };
 
-const std::size_t kForm1ControlCount = std::size(kForm1Controls);
+} // namespace
+
+const std::span<const ControlDescription> kForm1Controls = kControls;

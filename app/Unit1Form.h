@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include <wx/event.h>
 
@@ -36,5 +37,4 @@ struct FormDescription {
 };
 
 extern const FormDescription kForm1;
-extern const ControlDescription kForm1Controls[];
-extern const std::size_t kForm1ControlCount;
+extern const std::span<const ControlDescription> kForm1Controls;
